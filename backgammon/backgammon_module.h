@@ -1,0 +1,26 @@
+// BackgammonModule: the backgammon plug-in's answers to the host's calls.
+#pragma once
+
+#include <game_module.h>
+
+namespace backgammon {
+
+// ---- The deliverable ----
+
+// BackgammonModule is the composition root of the backgammon plug-in: it sets up the
+// host's controls, owns the windows once they exist, and hands each call to the game.
+class BackgammonModule final : public plugin::GameModule {
+ public:
+  std::string_view GameFolderName() const override { return "backgammon\\"; }
+  std::string_view OptionsKeyName() const override { return "Backgammon"; }
+  std::int32_t MatchNumber() const override { return 0; }
+
+  void InitDLL(plugin::CommandList& reply) override;
+  void Clear3D(plugin::CommandList& reply) override;
+  void SetState(std::uint8_t state, plugin::CommandList& reply) override;
+};
+
+// The set-up commands InitDLL sends after "Ver:", from the current settings.
+void AppendSetupCommands(plugin::CommandList& reply);
+
+}  // namespace backgammon

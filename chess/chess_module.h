@@ -1,0 +1,24 @@
+// ChessModule: the chess plug-in's answers to the host's calls.
+#pragma once
+
+#include <game_module.h>
+
+namespace chess {
+
+// ---- The deliverable ----
+
+// ChessModule is the composition root of the chess plug-in: it sets up the host's controls,
+// owns the windows once they exist, and hands each call to the game.
+class ChessModule final : public plugin::GameModule {
+ public:
+  std::string_view GameFolderName() const override { return "Chess\\"; }
+  std::string_view OptionsKeyName() const override { return "Chess"; }
+  std::int32_t MatchNumber() const override { return 2; }
+
+  void InitDLL(plugin::CommandList& reply) override;
+};
+
+// The set-up commands InitDLL sends after "Ver:", from the current settings.
+void AppendSetupCommands(plugin::CommandList& reply);
+
+}  // namespace chess

@@ -1,0 +1,21 @@
+# The channel key is one build input shared by the plug-ins and the host: abi/channel.key
+# holds the 59 key bytes as two-digit hex numbers separated by blanks. A host built with
+# another key cannot talk to these plug-ins, which is the point of the key.
+set(CHANNEL_KEY_FILE ${CMAKE_SOURCE_DIR}/abi/channel.key)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CHANNEL_KEY_FILE})
+file(READ ${CHANNEL_KEY_FILE} _key_text)
+string(STRIP "${_key_text}" _key_text)
+string(REGEX REPLACE "[ \t\r\n]+" ";" _key_bytes "${_key_text}")
+list(LENGTH _key_bytes _key_count)
+if(NOT _key_count EQUAL 59)
+  message(FATAL_ERROR "abi/channel.key must hold 59 bytes, it holds ${_key_count}")
+endif()
+set(CHANNEL_KEY_INITIALIZER "")
+foreach(_byte IN LISTS _key_bytes)
+  if(NOT _byte MATCHES "^[0-9a-fA-F][0-9a-fA-F]$")
+    message(FATAL_ERROR "abi/channel.key: '${_byte}' is not a two-digit hex number")
+  endif()
+  string(APPEND CHANNEL_KEY_INITIALIZER "0x${_byte}, ")
+endforeach()
+set(GENERATED_INCLUDE_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/channel_key.h.in ${GENERATED_INCLUDE_DIR}/channel_key.h @ONLY)

@@ -1,0 +1,48 @@
+#include "frame.h"
+
+#include "crypt.h"
+#include "parse.h"
+
+#include <clock.h>
+#include <host_folder.h>
+#include <host_text.h>
+#include <module_version.h>
+
+namespace plugin {
+
+FrameState& Frame() {
+  static FrameState state;
+  return state;
+}
+
+void LoadFrame() {
+  FrameState& frame = Frame();
+  frame = FrameState{};
+  frame.hostFolder = platform::HostFolder();
+  // The version block lives in our own module file; any of our symbols names that file.
+  auto version =
+      platform::ReadModuleVersion(platform::ModulePathOf(reinterpret_cast<const void*>(&LoadFrame)));
+  if (version) {
+    const auto& v = *version;
+    frame.versionText = std::to_string(v[0]) + "." + std::to_string(v[1]) + "." +
+                        std::to_string(v[2]) + "." + std::to_string(v[3]);
+  }
+}
+
+void BeginInitDLL(HostCallback callback, std::string_view basePath,
+                  std::string_view optionsKeyName, std::string_view gameFolderName) {
+  FrameState& frame = Frame();
+  frame.hostCallback = callback;
+  frame.optionsKey = std::string(basePath) + "\\" + std::string(optionsKeyName) + "\\Options";
+  frame.siteName = channel::GetField(basePath, 3, '\\');
+  frame.gameFolder = frame.hostFolder + std::string(gameFolderName);
+}
+
+void PushToHost(const CommandList& commands) {
+  FrameState& frame = Frame();
+  if (!frame.hostCallback || commands.Empty()) return;
+  HostText text(channel::CryptEncode(commands.Text()));
+  frame.hostCallback(text.Get());  // our reference is dropped after the call
+}
+
+}  // namespace plugin

@@ -1,0 +1,1 @@
+int VersionProbe(void) { return 1; }
