@@ -4,6 +4,7 @@
 
 #include <files.h>
 #include <frame.h>
+#include <sound_list.h>
 
 namespace backgammon {
 
@@ -101,13 +102,23 @@ void AppendSetupCommands(plugin::CommandList& reply) {
   reply.Add("RefreshImg");
 }
 
-void BackgammonModule::InitDLL(plugin::CommandList& reply) { AppendSetupCommands(reply); }
+void BackgammonModule::InitDLL(plugin::CommandList& reply) {
+  const plugin::FrameState& frame = plugin::Frame();
+  plugin::LoadSounds(frame.gameFolder,
+                     {"piece.wav", "dice.wav", frame.hostFolder + "data\\beep.wav"});
+  plugin::SetBeepIndex(2);
+  plugin::SetSoundSwitch(&Settings().sound);
+  LoadSettings(frame.optionsKey);
+  AppendSetupCommands(reply);
+}
 
 void BackgammonModule::Clear3D(plugin::CommandList& reply) {
+  SaveSettings(plugin::Frame().optionsKey);
   Rtti(reply, "REsumeDlg", "AskDraw1", "Visible", "1");
   Rtti(reply, "REsumeDlg", "REsign1", "Caption", "Resign the Game");
   for (int n = 11; n <= 16; ++n)
     Rtti(reply, "MainForm", "GameB" + std::to_string(n), "Visible", "0");
+  plugin::ReleaseSounds();
 }
 
 void BackgammonModule::SetState(std::uint8_t state, plugin::CommandList& reply) {

@@ -27,4 +27,12 @@ struct BackgammonSettings {
 
 BackgammonSettings& Settings();
 
+// ---- Registry ----
+
+// Reads every preference from `key` in the order the game has always read them; missing or
+// empty values, and numbers that are not numbers, give the defaults.
+void LoadSettings(const std::string& key);
+// Writes every preference to `key`, in the order the game has always written them.
+void SaveSettings(const std::string& key);
+
 }  // namespace backgammon

@@ -3,6 +3,7 @@
 #include "chess_settings.h"
 
 #include <frame.h>
+#include <sound_list.h>
 
 #include <string>
 
@@ -47,7 +48,20 @@ void AppendSetupCommands(plugin::CommandList& reply) {
   reply.Add("RefreshImg");
 }
 
-void ChessModule::InitDLL(plugin::CommandList& reply) { AppendSetupCommands(reply); }
+void ChessModule::InitDLL(plugin::CommandList& reply) {
+  const plugin::FrameState& frame = plugin::Frame();
+  plugin::LoadSounds(frame.gameFolder, {"piece.wav", "check.wav", "Mate.wav",
+                                        frame.hostFolder + "data\\beep.wav"});
+  plugin::SetBeepIndex(3);
+  plugin::SetSoundSwitch(&Settings().sound);
+  LoadSettings(frame.optionsKey, frame.gameFolder + frame.siteName + ".pgn");
+  AppendSetupCommands(reply);
+}
+
+void ChessModule::Clear3D(plugin::CommandList&) {
+  SaveSettings(plugin::Frame().optionsKey);
+  plugin::ReleaseSounds();
+}
 
 }  // namespace chess
 

@@ -16,6 +16,7 @@ class ChessModule final : public plugin::GameModule {
   std::int32_t MatchNumber() const override { return 2; }
 
   void InitDLL(plugin::CommandList& reply) override;
+  void Clear3D(plugin::CommandList& reply) override;
 };
 
 // The set-up commands InitDLL sends after "Ver:", from the current settings.

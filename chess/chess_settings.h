@@ -26,4 +26,13 @@ struct ChessSettings {
 
 ChessSettings& Settings();
 
+// ---- Registry ----
+
+// Reads every preference from `key` in the order the game has always read them; missing or
+// empty values, and numbers that are not numbers, give the defaults. `defaultPgnFile` is
+// the collecting PGN file when none is stored (game folder + site name + ".pgn").
+void LoadSettings(const std::string& key, const std::string& defaultPgnFile);
+// Writes every preference to `key`, in the order the game has always written them.
+void SaveSettings(const std::string& key);
+
 }  // namespace chess

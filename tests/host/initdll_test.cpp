@@ -4,6 +4,7 @@
 
 #include <files.h>
 #include <host_folder.h>
+#include <registry.h>
 #include <plugin_instance.h>
 
 #include <gtest/gtest.h>
@@ -93,8 +94,14 @@ std::string ChessSetup(const std::string& hostFolder) {
 
 class InitDLLTest : public ::testing::Test {
  protected:
-  void SetUp() override { platform::SetHostFolder(folder_.Path()); }
-  void TearDown() override { platform::SetHostFolder(""); }
+  void SetUp() override {
+    platform::SetHostFolder(folder_.Path());
+    platform::SetRegistryFile(folder_.Path() + "registry.reg");
+  }
+  void TearDown() override {
+    platform::SetHostFolder("");
+    platform::SetRegistryFile("");
+  }
   std::unique_ptr<host::PluginInstance> Load(const std::string& name) {
     std::string error;
     auto plugin = host::PluginInstance::Load(PluginPath(name), &error);
