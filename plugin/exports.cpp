@@ -160,13 +160,18 @@ GP_EXPORT void SetState(GpText* reply, uint8_t state) {
 }
 
 GP_EXPORT void Clear3D(GpText* reply) {
-  ReplyWith(reply, [&](CommandList& out) { TheGameModule().Clear3D(out); });
+  ReplyWith(reply, [&](CommandList& out) {
+    TheGameModule().Clear3D(out);
+    plugin::ForgetSurfaces();
+  });
 }
 
 GP_EXPORT void Init3D(int32_t* size, GpObject paintBox, GpObject image) {
   Quietly([&] {
     int32_t dimensions[2] = {0, 0};
-    TheGameModule().Init3D(dimensions, paintBox, image);
+    plugin::HandOverSurfaces(paintBox, image);
+    const plugin::FrameState& frame = plugin::Frame();
+    TheGameModule().Init3D(dimensions, frame.boardPaintBox, frame.boardImage);
     if (size) {
       size[0] = dimensions[0];
       size[1] = dimensions[1];

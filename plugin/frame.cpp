@@ -38,6 +38,18 @@ void BeginInitDLL(HostCallback callback, std::string_view basePath,
   frame.gameFolder = frame.hostFolder + std::string(gameFolderName);
 }
 
+void HandOverSurfaces(GpObject paintBox, GpObject image) {
+  FrameState& frame = Frame();
+  if (!image) return;
+  frame.boardImage = image;
+  frame.boardPaintBox = paintBox;
+}
+
+void ForgetSurfaces() {
+  Frame().boardImage = nullptr;
+  Frame().boardPaintBox = nullptr;
+}
+
 void PushToHost(const CommandList& commands) {
   FrameState& frame = Frame();
   if (!frame.hostCallback || commands.Empty()) return;

@@ -23,6 +23,8 @@ struct FrameState {
   HostCallback hostCallback = nullptr;
   bool modalActive = false;  // a modal question is open: pointer exports answer nothing
   void* openModal = nullptr; // the dialog shown modally at the moment, if any
+  GpObject boardImage = nullptr;     // the host's image control the board is painted into
+  GpObject boardPaintBox = nullptr;  // the host's paint box laid over it
   int dragX = -1000;         // last pointer position of a dragged piece
   int dragY = -1000;
   bool dragging = false;
@@ -40,6 +42,13 @@ void LoadFrame();
 // gameFolderName).
 void BeginInitDLL(HostCallback callback, std::string_view basePath,
                   std::string_view optionsKeyName, std::string_view gameFolderName);
+
+// Init3D's hand-over: keeps the host's surfaces when an image is given, and otherwise
+// leaves the stored ones in place (the plug-in calls Init3D itself, without surfaces, after
+// the player changed the board).
+void HandOverSurfaces(GpObject paintBox, GpObject image);
+// Clear3D: the surfaces belong to the host again.
+void ForgetSurfaces();
 
 // ---- Immediate delivery ----
 
