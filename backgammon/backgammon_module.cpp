@@ -1,6 +1,8 @@
 #include "backgammon_module.h"
 
+#include "backgammon_game.h"
 #include "backgammon_settings.h"
+#include "initgame.h"
 
 #include <files.h>
 #include <frame.h>
@@ -128,7 +130,14 @@ void BackgammonModule::SetState(std::uint8_t state, plugin::CommandList& reply) 
     Rtti(reply, "MainForm", "GameB12", "Enabled", "0");
     Rtti(reply, "MainForm", "GameB13", "Enabled", "0");
   }
-  // Whether the local user plays in slot 1 comes with the game record.
+  // The board shown in the host's window is slot 1's; its resign button is off for a
+  // game the local user only watches.
+  if (IsObserver(*GameAt(1))) Rtti(reply, "MainForm", "GameB11", "Enabled", "0");
+}
+
+void BackgammonModule::Initgame(std::int32_t slot, std::string_view gameText,
+                                std::string_view resumeText, plugin::CommandList& reply) {
+  InitgameSlot(slot, gameText, resumeText, reply);
 }
 
 }  // namespace backgammon

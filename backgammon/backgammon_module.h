@@ -18,6 +18,8 @@ class BackgammonModule final : public plugin::GameModule {
   void InitDLL(plugin::CommandList& reply) override;
   void Clear3D(plugin::CommandList& reply) override;
   void SetState(std::uint8_t state, plugin::CommandList& reply) override;
+  void Initgame(std::int32_t slot, std::string_view gameText, std::string_view resumeText,
+                plugin::CommandList& reply) override;
 };
 
 // The set-up commands InitDLL sends after "Ver:", from the current settings.
