@@ -231,7 +231,17 @@ void SetRegistryFile(const std::string& path) {
   store.loaded = false;
 }
 
+std::function<void(std::string_view, std::string_view)>& ReadObserver() {
+  static std::function<void(std::string_view, std::string_view)> observer;
+  return observer;
+}
+
+void SetRegistryReadObserver(std::function<void(std::string_view, std::string_view)> observer) {
+  ReadObserver() = std::move(observer);
+}
+
 std::optional<std::string> RegistryRead(std::string_view key, std::string_view name) {
+  if (ReadObserver()) ReadObserver()(key, name);
   Store& store = TheStore();
   store.EnsureLoaded();
   Key* found = store.FindKey(key);

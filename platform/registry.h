@@ -1,6 +1,7 @@
 // The registry: the per-user store of settings, kept as a registry export file.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,10 @@ std::optional<std::string> RegistryRead(std::string_view key, std::string_view n
 // Writes a string value, creating the key. False when the store could not be saved.
 bool RegistryWrite(std::string_view key, std::string_view name, std::string_view value);
 bool RegistryKeyExists(std::string_view key);
+
+// Reports every read (key, name) to an observer, for hosts that log and tests that check
+// the order of reads; nullptr removes it.
+void SetRegistryReadObserver(std::function<void(std::string_view key, std::string_view name)> observer);
 
 // ---- Batches ----
 

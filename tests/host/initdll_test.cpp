@@ -147,9 +147,12 @@ TEST_F(InitDLLTest, FrameExportsAnswerAsDesigned) {
   EXPECT_FALSE(platform::FileExists(match.logPath));  // only named, never touched
   EXPECT_EQ(chess->InitMatch().number, 2);
 
+  // No game in slot 1, so the local user plays neither side there: Resign stays off.
   EXPECT_EQ(backgammon->SetState(0),
             "RTTI:MainForm:GameB11:Enabled:0|RTTI:MainForm:GameB2:Enabled:1|"
-            "RTTI:MainForm:GameB12:Enabled:0|RTTI:MainForm:GameB13:Enabled:0|");
+            "RTTI:MainForm:GameB12:Enabled:0|RTTI:MainForm:GameB13:Enabled:0|"
+            "RTTI:MainForm:GameB11:Enabled:0|");
+  EXPECT_EQ(backgammon->SetState(1), "RTTI:MainForm:GameB11:Enabled:0|");
   EXPECT_EQ(chess->SetState(0), "");
   EXPECT_EQ(chess->PaintComb("C:\\keep.bmp", 0, 0, 10, 10, "x", false, 1), "C:\\keep.bmp");
   EXPECT_EQ(chess->SmallPos(1).second, "");

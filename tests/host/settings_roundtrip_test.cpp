@@ -46,4 +46,19 @@ TEST(SettingsRoundTripTest, InitDLLShowsStoredValuesAndClear3DWritesThemBackInOr
   platform::SetHostFolder("");
 }
 
+TEST(SettingsRoundTripTest, WithoutASiteNameThePgnFileIsTheGameFolderPlusPgn) {
+  TestFolder folder;
+  platform::SetHostFolder(folder.Path());
+  platform::SetRegistryFile(folder.Path() + "registry.reg");
+  std::string error;
+  auto plugin = host::PluginInstance::Load(PluginPath("chess"), &error);
+  ASSERT_TRUE(plugin) << error;
+  plugin->InitDLL("Software\\Site");  // only two fields: the site name is empty
+  plugin->Clear3D();
+  EXPECT_EQ(platform::RegistryRead("Software\\Site\\Chess\\Options", "PGNfile").value_or(""),
+            folder.Path() + "Chess\\.pgn");
+  platform::SetRegistryFile("");
+  platform::SetHostFolder("");
+}
+
 }  // namespace

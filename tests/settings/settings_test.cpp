@@ -82,6 +82,20 @@ TEST_F(SettingsTest, ReadAsRules) {
   EXPECT_TRUE(chess::Settings().saveOne);
 }
 
+TEST_F(SettingsTest, ValuesAreReadInTheReadOrder) {
+  std::vector<std::string> names;
+  platform::SetRegistryReadObserver([&](std::string_view, std::string_view name) { names.emplace_back(name); });
+  backgammon::LoadSettings(kKey);
+  EXPECT_EQ(names, (std::vector<std::string>{"Sound", "Confirm", "Beep", "Move", "Match", "AutoRool", "AutoMove",
+                                             "AutoRoolND", "InvertBoard", "Delay", "Board", "CheckerWhite",
+                                             "CheckerBlack"}));
+  names.clear();
+  chess::LoadSettings(kKey, "x.pgn");
+  EXPECT_EQ(names, (std::vector<std::string>{"Sound", "Confirm", "Beep", "Move", "time1", "Time2", "Delay",
+                                             "Board", "LastMove", "Max", "PGNfile", "SaveOne"}));
+  platform::SetRegistryReadObserver(nullptr);
+}
+
 TEST_F(SettingsTest, SavingWritesEveryValueInTheWriteOrder) {
   Store("AutoRool", "1");
   backgammon::LoadSettings(kKey);
