@@ -1,6 +1,9 @@
 #include "chess_module.h"
 
+#include "chess_game.h"
+#include "chess_pgn.h"
 #include "chess_settings.h"
+#include "chess_setup.h"
 
 #include <frame.h>
 #include <sound_list.h>
@@ -61,6 +64,16 @@ void ChessModule::InitDLL(plugin::CommandList& reply) {
 void ChessModule::Clear3D(plugin::CommandList&) {
   SaveSettings(plugin::Frame().optionsKey);
   plugin::ReleaseSounds();
+}
+
+// Slots outside the eleven records are not games of ours: nothing is done for them.
+void ChessModule::Initgame(std::int32_t slot, std::string_view gameText,
+                           std::string_view resumeText, plugin::CommandList& reply) {
+  if (ValidSlot(slot)) SetUpGame(slot, gameText, resumeText, reply);
+}
+
+void ChessModule::SaveGame(std::int32_t slot, std::string_view ratings) {
+  if (ValidSlot(slot)) chess::SaveGame(slot, ratings);
 }
 
 }  // namespace chess

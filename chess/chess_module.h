@@ -17,6 +17,11 @@ class ChessModule final : public plugin::GameModule {
 
   void InitDLL(plugin::CommandList& reply) override;
   void Clear3D(plugin::CommandList& reply) override;
+
+  // One game: set-up of a new or resumed game, and its PGN record.
+  void Initgame(std::int32_t slot, std::string_view gameText, std::string_view resumeText,
+                plugin::CommandList& reply) override;
+  void SaveGame(std::int32_t slot, std::string_view ratings) override;
 };
 
 // The set-up commands InitDLL sends after "Ver:", from the current settings.
