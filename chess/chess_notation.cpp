@@ -43,9 +43,12 @@ void ReplayHistory(std::int32_t slot, std::string_view history, plugin::CommandL
   while (!history.empty()) {
     const std::string_view code = history.substr(0, 4);
     history.remove_prefix(code.size());
-    // A short last code reads as if padded with spaces, which puts it off the board.
-    ReplayMoveCode(slot, code);
-    if (SideInCheck(slot)) LastMoveText() += "+";
+    // A short last code reads as if padded with spaces, which puts it off the board. A
+    // refused code still counts as a ply and repeats the last text; only a performed move
+    // earns a check sign, or a run of refused codes would pile signs onto one text and make
+    // every later record longer than the one before.
+    const bool performed = ReplayMoveCode(slot, code);
+    if (performed && SideInCheck(slot)) LastMoveText() += "+";
     RecordMove(slot, reply);
   }
   reply.Add("EndHistory");

@@ -26,7 +26,8 @@ void RecordMove(std::int32_t slot, plugin::CommandList& reply);
 
 // Replays a resumed game's history, consecutive four-character move codes, on the slot's
 // freshly set-up starting position, bracketed by "StartHistory" and "EndHistory". Every
-// code counts as a ply, also one that is refused. No sound, no mate or draw test.
+// code counts as a ply, also one that is refused (it repeats the last move text, without a
+// further check sign). No sound, no mate or draw test.
 void ReplayHistory(std::int32_t slot, std::string_view history, plugin::CommandList& reply);
 
 }  // namespace chess

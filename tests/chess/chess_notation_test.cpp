@@ -85,6 +85,16 @@ TEST_F(NotationTest, ARefusedCodeInAHistoryStillCountsAsAPly) {
   EXPECT_EQ(G().Turn, White);
 }
 
+TEST_F(NotationTest, RefusedCodesAfterACheckDoNotPileUpCheckSigns) {
+  std::string history = "E2E4F7F6D1H5";
+  for (int i = 0; i < 20000; ++i) history += "ZZZZ";
+  plugin::CommandList reply;
+  ReplayHistory(1, history, reply);
+  EXPECT_EQ(LastMoveText(), "@chess\\Q;h5+");
+  EXPECT_EQ(G().PlyCount, 20003);
+  EXPECT_LT(G().PgnMoves.size(), 20003u * 12);  // every record as long as the check's
+}
+
 TEST_F(NotationTest, HistoriesOfAnyBytesAndLengthsAreReplayedSafely) {
   std::uint32_t state = 12345;
   for (std::size_t length : {1u, 2u, 3u, 5u, 7u, 64u, 2047u, 2600u}) {
