@@ -277,7 +277,7 @@ void RadioLook(cairo_t* cr, const SkinStyle& s, bool on, bool pressed) {
 }
 
 void CheckLook(cairo_t* cr, const SkinStyle& s, bool on, bool pressed) {
-  RoundedRect(cr, 0.5, 0.5, 12, 12, 2);
+  RoundedRect(cr, 0.5, 0.5, 12, 12, 3);
   Use(cr, pressed ? s.disabled : Shade(s.faceTop, 1.05));
   cairo_fill_preserve(cr);
   Use(cr, s.border);
