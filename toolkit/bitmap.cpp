@@ -29,7 +29,7 @@ void Bitmap::SetSize(int width, int height) {
   std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height), 0);
   int keepRows = std::min(height, height_);
   std::size_t keepBytes = static_cast<std::size_t>(std::min(width, width_)) * BytesPerPixel();
-  for (int y = 0; y < keepRows; ++y) {
+  for (int y = 0; keepBytes > 0 && y < keepRows; ++y) {
     std::memcpy(pixels.data() + stride * static_cast<std::size_t>(y), Row(y), keepBytes);
   }
   pixels_ = std::move(pixels);
