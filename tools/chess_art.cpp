@@ -104,19 +104,156 @@ toolkit::Bitmap ChessBoard(const std::string& style) {
 
 namespace {
 
-// The piece glyphs: the solid form gives the silhouette, the outline form the details.
-const char* const kSolid[6] = {"\u265A", "\u265B", "\u265C", "\u265D", "\u265E", "\u265F"};
-const char* const kOutline[6] = {"\u2654", "\u2655", "\u2656", "\u2657", "\u2658", "\u2659"};
+// The pieces are drawn in a box of 100 by 100 units standing on the line y = 90, in the
+// classic shapes: every piece on a round plinth, the king with its cross, the queen with
+// her coronet, the rook with its battlements, the bishop with its mitre, the knight's head
+// and the pawn's ball.
 
-void GlyphPath(cairo_t* cr, const char* glyph, double cx, double bottom, double size) {
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, size);
-  cairo_text_extents_t e;
-  cairo_text_extents(cr, kSolid[0], &e);  // one baseline and scale for the whole set
-  cairo_text_extents_t own;
-  cairo_text_extents(cr, glyph, &own);
-  cairo_move_to(cr, cx - own.width / 2 - own.x_bearing, bottom - (e.height + e.y_bearing));
-  cairo_text_path(cr, glyph);
+void Plinth(cairo_t* cr) {
+  RoundedRect(cr, 20, 80, 60, 10, 4);
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 27, 81);
+  cairo_curve_to(cr, 27, 75, 31, 73, 34, 73);
+  cairo_line_to(cr, 66, 73);
+  cairo_curve_to(cr, 69, 73, 73, 75, 73, 81);
+  cairo_close_path(cr);
+}
+
+// A body rising from the plinth to a waist at `waistY`, half as wide there as `waist`.
+void Body(cairo_t* cr, double waistY, double waist, double foot = 16) {
+  cairo_new_sub_path(cr);
+  cairo_move_to(cr, 50 - foot, 74);
+  cairo_curve_to(cr, 50 - foot + 4, 64, 50 - waist, waistY + 10, 50 - waist, waistY);
+  cairo_line_to(cr, 50 + waist, waistY);
+  cairo_curve_to(cr, 50 + waist, waistY + 10, 50 + foot - 4, 64, 50 + foot, 74);
+  cairo_close_path(cr);
+}
+
+void Collar(cairo_t* cr, double y, double halfWidth) {
+  cairo_new_sub_path(cr);
+  RoundedRect(cr, 50 - halfWidth, y - 3, 2 * halfWidth, 6, 3);
+}
+
+void Ball(cairo_t* cr, double x, double y, double r) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+}
+
+void PiecePath(cairo_t* cr, int kind) {
+  switch (kind) {
+    case 0:  // king
+      Plinth(cr);
+      Body(cr, 46, 8, 17);
+      Collar(cr, 46, 13);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 38, 43);
+      cairo_curve_to(cr, 28, 38, 27, 24, 36, 22);
+      cairo_curve_to(cr, 42, 21, 46, 25, 50, 28);
+      cairo_curve_to(cr, 54, 25, 58, 21, 64, 22);
+      cairo_curve_to(cr, 73, 24, 72, 38, 62, 43);
+      cairo_close_path(cr);
+      cairo_new_sub_path(cr);
+      cairo_rectangle(cr, 47, 6, 6, 22);
+      cairo_new_sub_path(cr);
+      cairo_rectangle(cr, 41, 11, 18, 6);
+      break;
+    case 1:  // queen
+      Plinth(cr);
+      Body(cr, 48, 8, 17);
+      Collar(cr, 48, 13);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 38, 45);
+      cairo_line_to(cr, 27, 22);
+      cairo_line_to(cr, 38, 33);
+      cairo_line_to(cr, 44, 18);
+      cairo_line_to(cr, 50, 32);
+      cairo_line_to(cr, 56, 18);
+      cairo_line_to(cr, 62, 33);
+      cairo_line_to(cr, 73, 22);
+      cairo_line_to(cr, 62, 45);
+      cairo_close_path(cr);
+      Ball(cr, 27, 20, 4);
+      Ball(cr, 44, 15.5, 4);
+      Ball(cr, 56, 15.5, 4);
+      Ball(cr, 73, 20, 4);
+      Ball(cr, 50, 29, 3.5);
+      break;
+    case 2:  // rook
+      Plinth(cr);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 33, 74);
+      cairo_line_to(cr, 36, 42);
+      cairo_line_to(cr, 64, 42);
+      cairo_line_to(cr, 67, 74);
+      cairo_close_path(cr);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 30, 43);
+      cairo_line_to(cr, 30, 22);
+      for (double x : {30.0, 45.0, 60.0}) {
+        cairo_line_to(cr, x, 22);
+        cairo_line_to(cr, x + 10, 22);
+        cairo_line_to(cr, x + 10, 29);
+        cairo_line_to(cr, x + 15, 29);
+        if (x < 60) cairo_line_to(cr, x + 15, 22);
+      }
+      cairo_line_to(cr, 70, 22);
+      cairo_line_to(cr, 70, 43);
+      cairo_close_path(cr);
+      break;
+    case 3:  // bishop
+      Plinth(cr);
+      Body(cr, 52, 7, 16);
+      Collar(cr, 52, 13);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 39, 49);
+      cairo_curve_to(cr, 30, 40, 38, 26, 50, 17);
+      cairo_curve_to(cr, 62, 26, 70, 40, 61, 49);
+      cairo_close_path(cr);
+      Ball(cr, 50, 13, 4.5);
+      break;
+    case 4:  // knight
+      Plinth(cr);
+      cairo_new_sub_path(cr);
+      cairo_move_to(cr, 33, 74);
+      cairo_curve_to(cr, 36, 64, 44, 58, 47, 52);   // chest up to the throat
+      cairo_curve_to(cr, 40, 54, 33, 58, 28, 60);   // under the jaw to the mouth
+      cairo_curve_to(cr, 22, 61, 18, 56, 20, 51);   // muzzle
+      cairo_curve_to(cr, 24, 44, 30, 36, 36, 28);   // the nose up to the forehead
+      cairo_curve_to(cr, 40, 22, 44, 19, 47, 18);
+      cairo_line_to(cr, 48, 10);                    // ear
+      cairo_line_to(cr, 54, 17);
+      cairo_curve_to(cr, 66, 20, 74, 34, 72, 52);   // the mane down the back of the neck
+      cairo_curve_to(cr, 71, 62, 68, 68, 67, 74);
+      cairo_close_path(cr);
+      break;
+    default:  // pawn
+      Plinth(cr);
+      Body(cr, 50, 6, 15);
+      Collar(cr, 50, 11);
+      Ball(cr, 50, 36, 12);
+      break;
+  }
+}
+
+// Lines inside a piece that give it form: the knight's eye and mane, the bishop's slit.
+void PieceDetails(cairo_t* cr, int kind) {
+  if (kind == 4) {
+    Ball(cr, 40, 33, 2.6);
+    cairo_fill(cr);
+    cairo_move_to(cr, 57, 22);
+    cairo_curve_to(cr, 66, 30, 68, 44, 65, 60);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 24, 54);
+    cairo_line_to(cr, 27, 53);
+    cairo_stroke(cr);
+  } else if (kind == 3) {
+    cairo_move_to(cr, 45, 34);
+    cairo_line_to(cr, 55, 26);
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, 27, 80.5);  // the plinth's upper edge
+  cairo_line_to(cr, 73, 80.5);
+  cairo_stroke(cr);
 }
 
 }  // namespace
@@ -127,42 +264,42 @@ toolkit::Bitmap PieceStrip(bool white) {
   Pen pen = PenOn(surface);
   cairo_t* cr = pen.get();
   for (int k = 0; k < 6; ++k) {
-    double top = k * square, cx = square / 2.0, bottom = top + square * 0.90, size = square * 0.86;
+    cairo_save(cr);
+    cairo_translate(cr, 0, k * square);
+    cairo_scale(cr, square / 100.0, square / 100.0);
     // Shadow on the ground.
     cairo_save(cr);
-    cairo_translate(cr, cx + 3, bottom - 2);
-    cairo_scale(cr, square * 0.34, square * 0.07);
+    cairo_translate(cr, 53, 89);
+    cairo_scale(cr, 34, 5);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-    Use(cr, Hex(0x000000, 0.22));
+    Use(cr, Hex(0x000000, 0.25));
     cairo_fill(cr);
-    // Silhouette.
-    GlyphPath(cr, kSolid[k], cx, bottom, size);
-    cairo_pattern_t* body = cairo_pattern_create_linear(cx - square * 0.35, top, cx + square * 0.35, top + square);
+    // The body, lit from the upper left.
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    PiecePath(cr, k);
+    cairo_pattern_t* body = cairo_pattern_create_linear(25, 10, 80, 90);
     if (white) {
-      cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 1.0, 0.98);
-      cairo_pattern_add_color_stop_rgb(body, 1, 0.80, 0.77, 0.70);
+      cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 0.99, 0.96);
+      cairo_pattern_add_color_stop_rgb(body, 0.55, 0.93, 0.90, 0.83);
+      cairo_pattern_add_color_stop_rgb(body, 1, 0.72, 0.68, 0.60);
     } else {
-      cairo_pattern_add_color_stop_rgb(body, 0, 0.30, 0.30, 0.33);
+      cairo_pattern_add_color_stop_rgb(body, 0, 0.40, 0.39, 0.42);
+      cairo_pattern_add_color_stop_rgb(body, 0.5, 0.16, 0.16, 0.18);
       cairo_pattern_add_color_stop_rgb(body, 1, 0.05, 0.05, 0.06);
     }
     cairo_set_source(cr, body);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(body);
-    cairo_set_line_width(cr, square * 0.03);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    Use(cr, white ? Hex(0x1a1a1a) : Hex(0x000000));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 2.4);
+    Use(cr, white ? Hex(0x2a2520) : Hex(0x000000));
     cairo_stroke(cr);
-    // Details from the outline glyph.
-    GlyphPath(cr, kOutline[k], cx, bottom, size);
-    Use(cr, white ? Hex(0x1a1a1a) : Hex(0xb9b4a8));
-    cairo_fill(cr);
-    if (!white) {  // keep the outer contour dark
-      GlyphPath(cr, kSolid[k], cx, bottom, size);
-      cairo_set_line_width(cr, square * 0.035);
-      Use(cr, Hex(0x000000));
-      cairo_stroke(cr);
-    }
+    cairo_set_line_width(cr, 1.6);
+    Use(cr, white ? Hex(0x2a2520) : Hex(0xc9c3b6, 0.9));
+    PieceDetails(cr, k);
+    cairo_restore(cr);
   }
   return Masked(surface);
 }
