@@ -20,11 +20,16 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr std::size_t LineWidth = 80;
 constexpr int LastFileNumber = 1001;
 
+// Names come from the game site; a quote or backslash in one would end the tag early and
+// garble the file for every reader, so both are escaped as PGN readers expect.
 void AddTag(std::string& text, std::string_view name, std::string_view value) {
   text += "[";
   text += name;
   text += " \"";
-  text += value;
+  for (char c : value) {
+    if (c == '"' || c == '\\') text += '\\';
+    text += c;
+  }
   text += "\"]";
   text += LineEnd;
 }

@@ -115,6 +115,13 @@ TEST_F(PgnTest, TheRatingsFollowTheLocalUsersColour) {
   EXPECT_EQ(File("Chess/Demo.pgn"), Tags("*", "", 0) + "*\r\n\r\n");
 }
 
+TEST_F(PgnTest, QuotesAndBackslashesInNamesAreEscaped) {
+  G().WhiteName = "Al \"The Rock\" \\o/";
+  chess::SaveGame(1, Ratings);
+  EXPECT_NE(File("Chess/Demo.pgn").find("[White \"Al \\\"The Rock\\\" \\\\o/\"]\r\n"), std::string::npos)
+      << File("Chess/Demo.pgn");
+}
+
 TEST_F(PgnTest, GamesAreAppendedAndASecondSaveHasNoMoves) {
   Replay("E2E4E7E5");
   chess::SaveGame(1, Ratings);
