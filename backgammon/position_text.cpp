@@ -9,8 +9,8 @@ namespace backgammon {
 namespace {
 
 // Counts up to 26 have a letter that ReadResumeText reads back. Larger counts arise only
-// from malformed positions; they are left out like the design's counts above 100, so no
-// character of the text can be a separator of the host's commands.
+// from malformed positions; they are left out, as counts above 100 always were, so that
+// no character of the text can be a separator of the host's commands.
 constexpr int MaxLetterCount = 26;
 
 int Sign(int value) { return (value > 0) - (value < 0); }
