@@ -5,6 +5,7 @@
 #include "command_reader.h"
 #include "plugin_instance.h"
 
+#include <files.h>
 #include <host_folder.h>
 
 #include <cstdio>
@@ -20,7 +21,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: gamehost info PLUGIN...\n"
                "  info   print each plug-in's version and start-up commands\n"
-               "environment: GAMEHOST_FOLDER names the host folder (default: this program's)\n");
+               "environment: GAMEHOST_FOLDER names the host installation (default: the\n"
+               "  \"host\" folder beside this program, drawn by the build)\n");
   return 2;
 }
 
@@ -48,10 +50,21 @@ int Info(int count, char** paths) {
   return status;
 }
 
+// The host installation: GAMEHOST_FOLDER when set, else the "host" folder the build draws
+// beside this program, else this program's own folder.
+void ChooseHostFolder() {
+  if (const char* folder = std::getenv("GAMEHOST_FOLDER"); folder && *folder) {
+    platform::SetHostFolder(folder);
+    return;
+  }
+  std::string beside = platform::HostFolder() + "host/";
+  if (platform::FileExists(beside + "backgammon/Menu.dat")) platform::SetHostFolder(beside);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const char* folder = std::getenv("GAMEHOST_FOLDER")) platform::SetHostFolder(folder);
+  ChooseHostFolder();
   if (argc >= 3 && std::strcmp(argv[1], "info") == 0) return Info(argc - 2, argv + 2);
   return Usage();
 }
