@@ -42,6 +42,14 @@
  * Load; InitDLL once; Init3D with the two drawing surfaces; per game Initgame, then any of
  * the per-game exports; Clear3D; unload. Game slots are 0 to 10. All calls come on one
  * thread. No export reports an error: bad input gives an empty or shorter reply.
+ *
+ * Drawing surfaces
+ * ----------------
+ * The two GpObject handles given to Init3D name windows of the platform window system in
+ * libplatform.so, which the host and the plug-ins share: the host's paint box and its image
+ * control, made with CreatePaintBox and CreateImageControl (platform/host_controls.h). A
+ * handle is the window's id cast to a pointer; a null handle means "none", and the handle of
+ * a window that no longer exists names nothing.
  */
 #ifndef GAMEPLUGIN_ABI_H
 #define GAMEPLUGIN_ABI_H

@@ -50,6 +50,7 @@ bool Surface::Resize(int width, int height) {
   std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height), 0);
   int keepRows = std::min(height, height_);
   std::size_t keepBytes = static_cast<std::size_t>(std::min(width, width_)) * 3;
+  if (keepBytes == 0) keepRows = 0;  // an empty picture has no rows to copy from or to
   for (int y = 0; y < keepRows; ++y) {
     std::memcpy(pixels.data() + stride * static_cast<std::size_t>(y), Row(y), keepBytes);
   }

@@ -81,6 +81,7 @@ struct WindowSystemState {
   WindowId Active = 0;
   WindowId Capture = 0;
   WindowId EffectiveFocus = 0;  // the last window told it has the focus
+  WindowId Hover = 0;           // the last window that took a pointer event
   ScreenMetrics Screen;
   std::deque<QueuedItem> Queue;
   std::map<TimerId, TimerRecord> Timers;

@@ -285,6 +285,7 @@ void DestroyWindow(WindowId window) {
     detail::StopTimersOf(id);
     std::erase_if(state.Queue, [id](const detail::QueuedItem& item) { return item.Owner == id; });
     if (state.Capture == id) state.Capture = 0;
+    if (state.Hover == id) state.Hover = 0;
     if (state.Active == id) {
       state.Active = 0;  // the window that goes hears no deactivation
       activeGone = true;
@@ -694,6 +695,7 @@ void ResetWindowSystem() {
   state.Capture = 0;
   state.Active = 0;
   state.EffectiveFocus = 0;
+  state.Hover = 0;
   state.Screen = ScreenMetrics{};
   state.IdleWait = nullptr;
   state.PointerX = state.PointerY = 0;
@@ -705,10 +707,20 @@ namespace detail {
 
 void DeliverPointer(PointerAction action, MouseButton button, int x, int y) {
   auto& state = State();
+  if (action == PointerAction::Leave) return;
   state.PointerX = x;
   state.PointerY = y;
   WindowId target = state.Capture ? state.Capture : WindowAt(x, y);
-  if (!AcceptsInputRecord(Find(target))) return;
+  bool accepted = AcceptsInputRecord(Find(target));
+  if (WindowId left = state.Hover; left != (accepted ? target : 0)) {
+    state.Hover = accepted ? target : 0;
+    if (WindowRecord* r = Find(left); r && r->Handler) {
+      PointerEvent leave{PointerAction::Leave, MouseButton::Left, x, y, x, y};
+      ScreenToClient(left, leave.X, leave.Y);
+      r->Handler->Pointer(leave);
+    }
+  }
+  if (!accepted || !Find(target)) return;
   bool press = action == PointerAction::Down || action == PointerAction::DoubleClick;
   if (press && !state.Capture && state.Active != TopLevelOf(target)) {
     ActivateWindow(target);

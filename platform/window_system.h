@@ -33,7 +33,10 @@ enum class MouseButton : std::uint8_t { Left = 0, Right = 1, Middle = 2 };
 
 // What the pointer did. A double click arrives in place of the second press, as
 //   Down, Up, DoubleClick, Up.
-enum class PointerAction : std::uint8_t { Down, Move, Up, DoubleClick };
+// Leave tells the window that last had the pointer that the pointer went on to another
+// window, or to none (for hover looks and hints); it never comes while a capture holds it,
+// and the window system sends it itself (injecting it does nothing).
+enum class PointerAction : std::uint8_t { Down, Move, Up, DoubleClick, Leave };
 
 // PointerEvent holds one pointer event as the receiving window sees it: its position in the
 // window's own coordinates (outside the window while the window holds the capture) and on

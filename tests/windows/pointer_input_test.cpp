@@ -76,7 +76,7 @@ TEST_F(PointerInput, EventsGoToTheDeepestWindowThatTakesInput) {
   InjectClick(35, 35);  // on the button
   InjectClick(75, 75);  // on the hidden child: the panel takes it
   ProcessPendingMessages();
-  EXPECT_EQ(button.Take(), (Log{"move 5,5", "down 5,5", "up 5,5"}));
+  EXPECT_EQ(button.Take(), (Log{"move 5,5", "down 5,5", "up 5,5", "leave 45,45"}));
   EXPECT_EQ(panel.Take(), (Log{"move 55,55", "down 55,55", "up 55,55"}));
   EXPECT_TRUE(hidden.Log.empty());
 
@@ -87,7 +87,32 @@ TEST_F(PointerInput, EventsGoToTheDeepestWindowThatTakesInput) {
   InjectClick(35, 35);
   ProcessPendingMessages();
   EXPECT_TRUE(button.Log.empty());
-  EXPECT_TRUE(panel.Log.empty());
+  EXPECT_EQ(panel.Take(), (Log{"leave 15,15"}));  // the pointer went where no input goes
+  EXPECT_TRUE(form.Log.empty());
+}
+
+TEST_F(PointerInput, TheWindowThePointerLeavesHearsOfIt) {
+  TestWindow& form = Make("Form", Rect::Sized(0, 0, 200, 100), kRed);
+  TestWindow& a = Make("A", Rect::Sized(0, 0, 50, 50), kGreen, form.Id);
+  TestWindow& b = Make("B", Rect::Sized(100, 0, 50, 50), kBlue, form.Id);
+  form.Take();
+  InjectMove(10, 10);
+  InjectMove(110, 10);
+  InjectMove(300, 300);  // off every window
+  ProcessPendingMessages();
+  EXPECT_EQ(a.Take(), (Log{"move 10,10", "leave 110,10"}));
+  EXPECT_EQ(b.Take(), (Log{"move 10,10", "leave 200,300"}));
+
+  InjectMove(10, 10);  // a captured drag leaves nothing while it lasts
+  ProcessPendingMessages();
+  SetCapture(a.Id);
+  InjectMove(110, 10);
+  ProcessPendingMessages();
+  ReleaseCapture();
+  InjectMove(110, 10);
+  ProcessPendingMessages();
+  EXPECT_EQ(a.Take(), (Log{"move 10,10", "move 110,10", "capture lost", "leave 110,10"}));
+  EXPECT_EQ(b.Take(), (Log{"move 10,10"}));
   EXPECT_TRUE(form.Log.empty());
 }
 

@@ -45,7 +45,7 @@ class TestWindow : public WindowHandler {
     if (!Transparent) context.Fill(context.ClipInWindow(), Fill);
   }
   void Pointer(const PointerEvent& e) override {
-    static const char* kNames[] = {"down", "move", "up", "double"};
+    static const char* kNames[] = {"down", "move", "up", "double", "leave"};
     Log.push_back(std::string(kNames[static_cast<int>(e.Action)]) + " " + std::to_string(e.X) + "," +
                   std::to_string(e.Y) + (e.Button == MouseButton::Right ? " right" : ""));
     if (OnPointer) OnPointer(e);
