@@ -112,7 +112,9 @@ class Surface {
 // to be painted and lies inside all its ancestors. The drawing calls take the window's own
 // coordinates and clip to that area and to the surface; code that writes rows directly must
 // keep inside `Clip`, which is always inside the surface when handed out. A context whose
-// clip is empty draws nothing (a window that is not showing).
+// clip is empty draws nothing (a window that is not showing). A context stays safe to draw
+// with while the top-level window lives, even if it is resized meanwhile; destroying that
+// window frees the surface, so a context must not be kept beyond that.
 struct DrawContext {
   Surface* Target = nullptr;
   int OriginX = 0;

@@ -88,7 +88,8 @@ struct ElementInfo {
 
 // WindowHandler receives the events of one window; the toolkit implements it for its forms
 // and windowed controls. The window system does not own it: destroy the window before the
-// handler (Destroyed is the last call a handler gets). Every method has a do-nothing default.
+// handler (Destroyed is the last call a handler gets). Every method but CloseRequested does
+// nothing by default.
 //
 // - Paint: draw the part `context` clips to. Top-level windows find that part filled with
 //   the window colour first; a child that draws nothing is transparent.
