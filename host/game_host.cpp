@@ -3,6 +3,7 @@
 #include "relay.h"
 
 #include <clock.h>
+#include <message_queue.h>
 #include <parse.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@ namespace host {
 GameHost::GameHost(std::string name, Relay* relay) : name_(std::move(name)), relay_(relay) {}
 
 GameHost::~GameHost() {
+  RunOnMessageLoop(false);
   if (relay_) relay_->Leave(this);
+  board_.reset();
 }
 
 bool GameHost::Load(const std::string& pluginPath, std::string* error) {
@@ -172,6 +175,48 @@ void GameHost::Poll() {
     lastCheckTimer_ = now;
     CallFor(clockSlot_, [&] { return plugin_->CheckTimer(clockSlot_); });
   }
+}
+
+
+std::pair<int, int> GameHost::OpenBoard(int width, int height, int boardSlot) {
+  boardSlot_ = boardSlot;
+  BoardWindow::Hooks hooks;
+  hooks.pointer = [this](const platform::PointerEvent& event) { Pointer(event); };
+  hooks.painted = [this] { plugin_->Repaint(0); };
+  board_ = std::make_unique<BoardWindow>(name_, width, height, std::move(hooks));
+  std::int32_t size[2] = {0, 0};
+  plugin_->Init3D(size, board_->PaintBoxHandle(), board_->ImageHandle());
+  return {size[0], size[1]};
+}
+
+void GameHost::Pointer(const platform::PointerEvent& event) {
+  auto button = static_cast<std::uint8_t>(event.Button);
+  int slot = boardSlot_;
+  switch (event.Action) {
+    case platform::PointerAction::Down:
+      CallFor(slot, [&] { return plugin_->MouseDown(slot, event.X, event.Y, button); });
+      break;
+    case platform::PointerAction::Up:
+      CallFor(slot, [&] { return plugin_->MouseUp(slot, event.X, event.Y, button); });
+      break;
+    case platform::PointerAction::Move:
+      CallFor(slot, [&] { return plugin_->MouseMove(slot, event.X, event.Y); });
+      break;
+    case platform::PointerAction::DoubleClick:
+      CallFor(slot, [&] { return plugin_->MouseDbl(slot, event.X, event.Y); });
+      break;
+    default:
+      break;
+  }
+}
+
+void GameHost::RunOnMessageLoop(bool on) {
+  if (!on) {
+    platform::StopTimer(pollTimer_);
+    pollTimer_ = 0;
+    return;
+  }
+  if (pollTimer_ == 0) pollTimer_ = platform::StartTimer(50, [this] { Poll(); });
 }
 
 }  // namespace host

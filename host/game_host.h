@@ -1,6 +1,7 @@
 // GameHost: one player's host, carrying out what its plug-in asks for.
 #pragma once
 
+#include "board_window.h"
 #include "command_reader.h"
 #include "control_store.h"
 #include "menu_file.h"
@@ -65,6 +66,18 @@ class GameHost {
   // Answers due action delays, runs the clocks down and calls CheckTimer while one runs.
   void Poll();
 
+  // ---- The board window ----
+
+  // Opens the game window with the board image and the paint box and hands them to the
+  // plug-in's Init3D; pointer events over the board go to the pointer exports for
+  // `boardSlot` (the game shown), repaints of the paint box to Repaint. Returns the size
+  // Init3D wrote back.
+  std::pair<int, int> OpenBoard(int width, int height, int boardSlot = 1);
+  const BoardWindow* Board() const { return board_.get(); }
+  // Polls from a timer of the process's message loop, so the host's clocks and delays keep
+  // running while a plug-in's dialog holds a nested loop; off by default (tests poll).
+  void RunOnMessageLoop(bool on);
+
   // Carries out a plain CommandList produced for `slot`.
   void Apply(int slot, const std::string& commandList);
 
@@ -100,9 +113,14 @@ class GameHost {
   void Carry(int slot, const Command& command);
   void RunClocks(std::uint32_t now);
 
+  void Pointer(const platform::PointerEvent& event);
+
   std::string name_;
   Relay* relay_;
   std::unique_ptr<PluginInstance> plugin_;
+  std::unique_ptr<BoardWindow> board_;
+  int boardSlot_ = 1;
+  std::uint32_t pollTimer_ = 0;
   Answerer answerer_;
   ControlStore controls_;
   std::string status_;

@@ -2,6 +2,8 @@
 
 #include "game_host.h"
 
+#include <message_queue.h>
+
 #include <algorithm>
 
 namespace host {
@@ -35,6 +37,11 @@ void Relay::Leave(GameHost* host) {
 
 void Relay::Queue(const Seat& seat, std::string text) {
   queue_.push_back({seat.host, seat.slot, std::move(text)});
+  if (fromLoop_) {
+    platform::Post([this, alive = std::weak_ptr<int>(alive_)] {
+      if (!alive.expired()) Deliver(1);
+    });
+  }
 }
 
 void Relay::Route(GameHost* from, int slot, const Command& command) {

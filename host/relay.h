@@ -4,6 +4,7 @@
 #include "command_reader.h"
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ class Relay {
   // messages went out; returns how many were delivered.
   int Deliver(int limit = 100000);
 
+  // Hands each queued message to the process's message loop as it arrives, as a network
+  // connection would, so messages keep arriving while a plug-in's dialog runs a nested loop.
+  void DeliverFromMessageLoop(bool on) { fromLoop_ = on; }
+
   const std::vector<std::string>& ServerRecord() const { return serverRecord_; }
   const std::deque<Message>& Pending() const { return queue_; }
 
@@ -53,6 +58,10 @@ class Relay {
   std::vector<Seat> seats_;
   std::deque<Message> queue_;
   std::vector<std::string> serverRecord_;
+  bool fromLoop_ = false;
+  // Tasks posted to the message loop hold a weak reference, so a relay destroyed before the
+  // loop runs them is never touched.
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace host

@@ -3,6 +3,7 @@
 // "Event" the host logs.
 #include <frame.h>
 #include <game_module.h>
+#include <host_controls.h>
 
 #include <string>
 
@@ -30,6 +31,29 @@ class EchoModule final : public plugin::GameModule {
       if (bar == std::string::npos) break;
       start = bar + 1;
     }
+  }
+  // Paints the board image a solid colour at the image control's size, as a game paints
+  // its board, and reports the size.
+  void Init3D(std::int32_t size[2], GpObject, GpObject image) override {
+    platform::WindowId window = platform::WindowOfHandle(image);
+    platform::Surface* picture = platform::ImageSurface(window);
+    if (!picture) return;
+    platform::Rect bounds = platform::Bounds(window);
+    picture->Resize(bounds.Width(), bounds.Height());
+    picture->Fill(picture->Bounds(), platform::Colour{200, 30, 40});
+    platform::RefreshImage(window);
+    size[0] = picture->Width();
+    size[1] = picture->Height();
+  }
+  void MouseDown(std::int32_t slot, std::int32_t x, std::int32_t y, std::uint8_t button,
+                 plugin::CommandList& reply) override {
+    reply.Add("Event", "MouseDown:" + std::to_string(slot) + ":" + std::to_string(x) + ":" +
+                           std::to_string(y) + ":" + std::to_string(button));
+  }
+  void MouseUp(std::int32_t slot, std::int32_t x, std::int32_t y, std::uint8_t button,
+               plugin::CommandList& reply) override {
+    reply.Add("Event", "MouseUp:" + std::to_string(slot) + ":" + std::to_string(x) + ":" +
+                           std::to_string(y) + ":" + std::to_string(button));
   }
   void GameProcess(std::int32_t slot, std::string_view message, plugin::CommandList& reply) override {
     reply.Add("Event", "GameProcess:" + std::to_string(slot) + ":" + std::string(message));

@@ -4,11 +4,16 @@
 #include "test_folder.h"
 
 #include <clock.h>
+#include <compositor.h>
 #include <files.h>
 #include <game_host.h>
 #include <host_folder.h>
+#include <input.h>
+#include <message_queue.h>
 #include <registry.h>
 #include <relay.h>
+#include <screenshot.h>
+#include <window_system.h>
 
 #include <gtest/gtest.h>
 
@@ -148,6 +153,55 @@ TEST_F(GameHostTest, RelayCarriesPlayAndPrivateMessagesBetweenTheHostsOfOneGame)
   EXPECT_TRUE(ann->Events().empty());
   EXPECT_TRUE(zed->Events().empty());
   EXPECT_EQ(relay_.ServerRecord(), (std::vector<std::string>{"Send:Win:12:1-0", "Send:ServerOk"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The board window: the plug-in paints the image through the handles Init3D gets, and the
+// pointer over the paint box reaches the plug-in's pointer exports.
+class BoardWindowTest : public GameHostTest {
+ protected:
+  void TearDown() override {
+    platform::ResetWindowSystem();
+    GameHostTest::TearDown();
+  }
+};
+
+TEST_F(BoardWindowTest, PluginPaintsTheImageAndHearsThePointer) {
+  auto host = Host("Ann");
+  auto [width, height] = host->OpenBoard(320, 240, 3);
+  EXPECT_EQ(width, 320);
+  EXPECT_EQ(height, 240);
+  platform::ProcessPendingMessages();
+  platform::Surface screen;
+  platform::RenderScreen(screen);
+  EXPECT_EQ(screen.Pixel(100, 100), (platform::Colour{200, 30, 40}));
+
+  platform::Rect box = platform::ScreenRect(host->Board()->PaintBox());
+  platform::InjectClick(box.Left + 10, box.Top + 20);
+  platform::InjectPress(box.Left + 5, box.Top + 6, platform::MouseButton::Right);
+  platform::InjectRelease(box.Left + 5, box.Top + 6, platform::MouseButton::Right);
+  platform::ProcessPendingMessages();
+  EXPECT_EQ(host->Events(), (std::vector<std::string>{"MouseDown:3:10:20:0", "MouseUp:3:10:20:0",
+                                                      "MouseDown:3:5:6:1", "MouseUp:3:5:6:1"}));
+  EXPECT_TRUE(host::SaveScreenshot(folder_.Path() + "shots/board.png"));
+  EXPECT_TRUE(platform::FileExists(folder_.Path() + "shots/board.png"));
+}
+
+TEST_F(BoardWindowTest, MessagesAndHostTimersArriveThroughTheMessageLoop) {
+  relay_.DeliverFromMessageLoop(true);
+  auto ann = Host("Ann");
+  auto bob = Host("Bob");
+  bob->RunOnMessageLoop(true);
+  bob->StartGame(1, "9", "ActionDelay:1:500:7|");
+  ann->StartGame(1, "9", "SendG:9:Bob:Draw|");
+  // Nothing is pumped by hand: the loop delivers the message and runs the host's timer.
+  platform::RunFor(600);
+  EXPECT_EQ(bob->Events(), (std::vector<std::string>{"GameProcess:1:PlayG:9:Bob:Draw",
+                                                      "GameProcess:1:ActionDelay:7"}));
+  bob->RunOnMessageLoop(false);
 }
 
 }  // namespace
