@@ -1,7 +1,6 @@
 #include "backgammon_settings.h"
 
 #include <command_list.h>
-#include <parse.h>
 #include <registry.h>
 #include <settings_store.h>
 
@@ -9,6 +8,7 @@ namespace backgammon {
 
 using plugin::BoolText;
 using plugin::OnUnlessZero;
+using plugin::ReadNumberSetting;
 using plugin::ReadSetting;
 using plugin::WriteSetting;
 
@@ -20,23 +20,20 @@ BackgammonSettings& Settings() {
 void LoadSettings(const std::string& key) {
   BackgammonSettings& s = Settings();
   const BackgammonSettings defaults;
-  auto number = [&](std::string_view name, int fallback) {
-    return channel::TextToInt(ReadSetting(key, name, std::to_string(fallback)), fallback);
-  };
   s.sound = OnUnlessZero(ReadSetting(key, "Sound", "1"));
   s.confirm = OnUnlessZero(ReadSetting(key, "Confirm", "1"));
-  s.beep = number("Beep", defaults.beep);
+  s.beep = ReadNumberSetting(key, "Beep", defaults.beep);
   s.move = OnUnlessZero(ReadSetting(key, "Move", "1"));
-  s.match = number("Match", defaults.match);
+  s.match = ReadNumberSetting(key, "Match", defaults.match);
   // The "No double" button always starts off, whatever was stored; the stored value is
   // still read so the order of reads stays as it was.
   (void)ReadSetting(key, "AutoRool", "0");
   s.autoRool = false;
   s.autoMove = OnUnlessZero(ReadSetting(key, "AutoMove", "1"));
   s.autoRoolND = OnUnlessZero(ReadSetting(key, "AutoRoolND", "1"));
-  s.invertBoard = number("InvertBoard", defaults.invertBoard);
+  s.invertBoard = ReadNumberSetting(key, "InvertBoard", defaults.invertBoard);
   if (s.invertBoard == 0) s.invertBoard = 1;
-  s.delay = number("Delay", defaults.delay);
+  s.delay = ReadNumberSetting(key, "Delay", defaults.delay);
   s.board = ReadSetting(key, "Board", defaults.board);
   s.checkerWhite = ReadSetting(key, "CheckerWhite", defaults.checkerWhite);
   s.checkerBlack = ReadSetting(key, "CheckerBlack", defaults.checkerBlack);

@@ -1,7 +1,6 @@
 #include "chess_settings.h"
 
 #include <command_list.h>
-#include <parse.h>
 #include <registry.h>
 #include <settings_store.h>
 
@@ -9,6 +8,7 @@ namespace chess {
 
 using plugin::BoolText;
 using plugin::OnUnlessZero;
+using plugin::ReadNumberSetting;
 using plugin::ReadSetting;
 using plugin::WriteSetting;
 
@@ -20,16 +20,13 @@ ChessSettings& Settings() {
 void LoadSettings(const std::string& key, const std::string& defaultPgnFile) {
   ChessSettings& s = Settings();
   const ChessSettings defaults;
-  auto number = [&](std::string_view name, int fallback) {
-    return channel::TextToInt(ReadSetting(key, name, std::to_string(fallback)), fallback);
-  };
   s.sound = OnUnlessZero(ReadSetting(key, "Sound", "1"));
   s.confirm = OnUnlessZero(ReadSetting(key, "Confirm", "1"));
-  s.beep = number("Beep", defaults.beep);
+  s.beep = ReadNumberSetting(key, "Beep", defaults.beep);
   s.move = OnUnlessZero(ReadSetting(key, "Move", "1"));
-  s.time1 = number("time1", defaults.time1);
-  s.time2 = number("Time2", defaults.time2);
-  s.delay = number("Delay", defaults.delay);
+  s.time1 = ReadNumberSetting(key, "time1", defaults.time1);
+  s.time2 = ReadNumberSetting(key, "Time2", defaults.time2);
+  s.delay = ReadNumberSetting(key, "Delay", defaults.delay);
   s.board = ReadSetting(key, "Board", defaults.board);
   s.lastMove = OnUnlessZero(ReadSetting(key, "LastMove", "1"));
   s.max = OnUnlessZero(ReadSetting(key, "Max", "0"));

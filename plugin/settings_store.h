@@ -12,6 +12,9 @@ namespace plugin {
 // Never creates the key.
 std::string ReadSetting(std::string_view key, std::string_view name, std::string_view fallback);
 
+// A whole number stored as text; `fallback` when missing, empty or not a number.
+int ReadNumberSetting(std::string_view key, std::string_view name, int fallback);
+
 // Writes the string value, creating the key when needed. A store that cannot be saved is
 // left as it was; settings are not worth failing a call for.
 void WriteSetting(std::string_view key, std::string_view name, std::string_view text);
