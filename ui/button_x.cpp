@@ -244,6 +244,21 @@ void TButtonX::PaintLarge(PaintCanvas& canvas, TFImage& store) {
   int n = !EnabledInForm() ? 5 : down_ ? (selected_ ? 4 : 2) : blink_ ? 6 : selected_ ? 3 : 1;
   const Bitmap& piece = store.GetPiece(n);
   const Bitmap& mask = store.GetPiece2(down_ ? 8 : 7);
+  if (Width() < piece.Width() || Height() < piece.Height()) {
+    // A button smaller than its piece (a caption bar's close button) shows the piece and
+    // its icon shrunk to fit, rather than cut.
+    int side = std::min(Width(), Height());
+    Bitmap face = FitPiece(piece, side, side), faceMask = FitPiece(mask, side, side);
+    int x = (Width() - side) / 2, y = (Height() - side) / 2;
+    DrawPiece(canvas, x, y, face, &faceMask);
+    const Bitmap& icon = store.GetLayer(Layer);
+    if (Layer > 0 && !icon.Empty()) {
+      Bitmap small(side, side);
+      toolkit::Canvas(small).StretchDraw(toolkit::Rect{0, 0, side, side}, icon);
+      DrawLayerIcon(canvas, x + (down_ ? 1 : 0), y + (down_ ? 1 : 0), small, LayerAlpha, !EnabledInForm());
+    }
+    return;
+  }
   int x = (Width() - piece.Width()) / 2;
   DrawPiece(canvas, x, 0, piece, &mask);
   Offset icon = down_ ? store.LargeIconPressed() : store.LargeIconNormal();

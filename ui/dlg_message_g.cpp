@@ -247,6 +247,22 @@ void TMessageDlgG::FormKeyPress(char& key) {
 
 // ---- Questions ----
 
+// A notice half as wide as its text holds two lines only when they break near the middle:
+// the space that makes the longer line shortest becomes the break.
+std::string TwoLines(toolkit::FontFace& face, std::string_view text) {
+  std::string best(text);
+  if (text.find('\n') != std::string_view::npos) return best;
+  int bestWidth = face.TextWidth(text);
+  for (std::size_t at = text.find(' '); at != std::string_view::npos; at = text.find(' ', at + 1)) {
+    int longer = std::max(face.TextWidth(text.substr(0, at)), face.TextWidth(text.substr(at + 1)));
+    if (longer < bestWidth) {
+      bestWidth = longer;
+      best = std::string(text.substr(0, at)) + "\r\n" + std::string(text.substr(at + 1));
+    }
+  }
+  return best;
+}
+
 void NoticeSize(int textWidth, int& width, int& height) {
   width = textWidth + 20;
   height = 20;
@@ -277,7 +293,12 @@ std::uint16_t AskUser(std::string_view text, std::uint16_t buttons, std::string_
     for (TButtonX* button : {box->Bok, box->Bcancel, box->ButtonExt}) button->SetVisible(false);
     box->CaptionPanel->SetVisible(false);
     const toolkit::FontSpec& font = box->Label1->Font;
-    NoticeSize(toolkit::FontFace::Find(font.Name, font.Size, font.Bold).TextWidth(text), width, height);
+    toolkit::FontFace& face = toolkit::FontFace::Find(font.Name, font.Size, font.Bold);
+    NoticeSize(face.TextWidth(text), width, height);
+    if (height > 20) {
+      box->Label1->SetCaption(TwoLines(face, text));
+      box->Label1->WordWrap = false;
+    }
   }
   box->SetBounds(box->Left(), box->Top(), width, height);
   box->Layout();
