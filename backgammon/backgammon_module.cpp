@@ -106,6 +106,8 @@ void AppendSetupCommands(plugin::CommandList& reply) {
 
 void BackgammonModule::InitDLL(plugin::CommandList& reply) {
   const plugin::FrameState& frame = plugin::Frame();
+  ui::BackgroundSetName().clear();
+  windows_.Create(frame.hostFolder);
   plugin::LoadSounds(frame.gameFolder,
                      {"piece.wav", "dice.wav", frame.hostFolder + "data\\beep.wav"});
   plugin::SetBeepIndex(2);
@@ -121,6 +123,7 @@ void BackgammonModule::Clear3D(plugin::CommandList& reply) {
   for (int n = 11; n <= 16; ++n)
     Rtti(reply, "MainForm", "GameB" + std::to_string(n), "Visible", "0");
   plugin::ReleaseSounds();
+  windows_.Release();
 }
 
 void BackgammonModule::SetState(std::uint8_t state, plugin::CommandList& reply) {

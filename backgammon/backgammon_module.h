@@ -2,6 +2,7 @@
 #pragma once
 
 #include <game_module.h>
+#include <plugin_windows.h>
 
 namespace backgammon {
 
@@ -17,9 +18,16 @@ class BackgammonModule final : public plugin::GameModule {
 
   void InitDLL(plugin::CommandList& reply) override;
   void Clear3D(plugin::CommandList& reply) override;
+  void SetImage(std::string_view backgroundSet, std::string_view buttonSet) override {
+    windows_.SetImage(backgroundSet, buttonSet);
+  }
+  void NormalizeModal() override { ui::PluginWindows::NormalizeModal(); }
   void SetState(std::uint8_t state, plugin::CommandList& reply) override;
   void Initgame(std::int32_t slot, std::string_view gameText, std::string_view resumeText,
                 plugin::CommandList& reply) override;
+
+ private:
+  ui::PluginWindows windows_;  // the skin store and the message box
 };
 
 // The set-up commands InitDLL sends after "Ver:", from the current settings.

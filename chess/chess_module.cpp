@@ -53,6 +53,8 @@ void AppendSetupCommands(plugin::CommandList& reply) {
 
 void ChessModule::InitDLL(plugin::CommandList& reply) {
   const plugin::FrameState& frame = plugin::Frame();
+  ui::BackgroundSetName().clear();
+  windows_.Create(frame.hostFolder);
   plugin::LoadSounds(frame.gameFolder, {"piece.wav", "check.wav", "Mate.wav",
                                         frame.hostFolder + "data\\beep.wav"});
   plugin::SetBeepIndex(3);
@@ -64,6 +66,7 @@ void ChessModule::InitDLL(plugin::CommandList& reply) {
 void ChessModule::Clear3D(plugin::CommandList&) {
   SaveSettings(plugin::Frame().optionsKey);
   plugin::ReleaseSounds();
+  windows_.Release();
 }
 
 // Slots outside the eleven records are not games of ours: nothing is done for them.

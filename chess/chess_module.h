@@ -2,6 +2,7 @@
 #pragma once
 
 #include <game_module.h>
+#include <plugin_windows.h>
 
 namespace chess {
 
@@ -17,11 +18,18 @@ class ChessModule final : public plugin::GameModule {
 
   void InitDLL(plugin::CommandList& reply) override;
   void Clear3D(plugin::CommandList& reply) override;
+  void SetImage(std::string_view backgroundSet, std::string_view buttonSet) override {
+    windows_.SetImage(backgroundSet, buttonSet);
+  }
+  void NormalizeModal() override { ui::PluginWindows::NormalizeModal(); }
 
   // One game: set-up of a new or resumed game, and its PGN record.
   void Initgame(std::int32_t slot, std::string_view gameText, std::string_view resumeText,
                 plugin::CommandList& reply) override;
   void SaveGame(std::int32_t slot, std::string_view ratings) override;
+
+ private:
+  ui::PluginWindows windows_;  // the skin store and the message box
 };
 
 // The set-up commands InitDLL sends after "Ver:", from the current settings.
