@@ -5,8 +5,7 @@ namespace toolkit {
 void TTimer::SetEnabled(bool enabled) {
   Stop();
   if (!enabled) return;
-  // The tick may free the timer's owner (a notice closing itself), so it reaches the timer
-  // only through its id being alive.
+  // The timer stops in its destructor, so the tick never outlives `this`.
   timer_ = platform::StartTimer(interval_, [this] {
     if (OnTimer) OnTimer();
   }, owner_);
