@@ -9,9 +9,11 @@ namespace {
 
 platform::Rect ToPlatform(const Rect& r) { return platform::Rect{r.Left, r.Top, r.Right, r.Bottom}; }
 
+// Never destroyed: a plug-in's module may release its forms after this file's statics
+// would be gone (the module is made on first use, before the first form).
 std::vector<TForm*>& Registry() {
-  static std::vector<TForm*> forms;
-  return forms;
+  static auto* forms = new std::vector<TForm*>;
+  return *forms;
 }
 
 // Paints a control and its children, each clipped to itself and to what holds it.
