@@ -4,6 +4,7 @@
 //
 //   ui-screenshots <host folder> <output folder>
 #include <button_x.h>
+#include <canvas.h>
 #include <clock.h>
 #include <compositor.h>
 #include <dlg_message_g.h>
@@ -11,6 +12,10 @@
 #include <element_tree.h>
 #include <frame.h>
 #include <input.h>
+#include <list_items_x.h>
+#include <page_control_x.h>
+#include <combo_box.h>
+#include <list_box.h>
 #include <message_queue.h>
 #include <panel.h>
 #include <png_file.h>
@@ -150,6 +155,63 @@ void FillGallery(TForm& form) {
   }
 }
 
+// A form with the lists and pages: a page control whose first page holds a list box and a
+// combo box, both drawn with the skin's items.
+toolkit::TComboBox& FillListsGallery(TForm& form) {
+  auto& main = form.Add<TFrame>("MainFrame");
+  main.SetBounds(2, 2, form.Width() - 4, form.Height() - 4);
+  auto& caption = main.Add<toolkit::TPaintBox>("PaintBoxcaption");
+  caption.SetBounds(0, 0, main.Width(), 26);
+  auto& close = main.Add<TButtonX>("CloseB");
+  close.Layer = 106;
+  close.LayerAlpha = 0;
+  close.SetBounds(main.Width() - 24, 2, 22, 22);
+  SetUpDialogFrame(form, caption, close);
+
+  auto& pages = main.Add<TPageControlX>("Pages");
+  pages.SetBounds(8, 34, main.Width() - 16, main.Height() - 42);
+  auto& first = pages.AddPage("PageLists", "Lists");
+  pages.AddPage("PageBoard", "Board").Add<toolkit::TLabel>("LabelBoard").SetCaption("Choose the board :");
+  pages.AddPage("PageFormula", "Formula");
+
+  auto& list = first.Add<toolkit::TListBox>("MoveListBox");
+  std::vector<std::string> moves;
+  for (int i = 1; i <= 24; ++i)
+    moves.push_back(std::to_string(i) + ")  " + std::to_string(i % 6 + 1) + std::to_string((i * 5) % 6 + 1) + ": 24/" +
+                    std::to_string(24 - i % 6 - 1));
+  list.SetItems(moves);
+  list.SetBounds(8, 8, 180, 8 * 16 + 2);
+  list.SetItemIndex(10);
+  list.OnDrawItem = [](toolkit::TListBox& l, toolkit::PaintCanvas& canvas, int index, const toolkit::Rect& rect,
+                       bool selected) {
+    DrawSkinnedItem(canvas, rect, l.Items()[index], selected, rect.Top - index * l.ItemHeight());
+  };
+  auto& label = first.Add<toolkit::TLabel>("LabelCombo");
+  label.SetCaption("Choose the board :");
+  label.SetBounds(204, 8, 160, 16);
+  auto& combo = first.Add<toolkit::TComboBox>("ComboBoard");
+  combo.SetItems({"Classic", "Marble", "Walnut", "Felt", "Midnight", "Tournament", "Wood", "Slate", "Sand", "Ice"});
+  combo.SetItemIndex(1);
+  combo.SetBounds(204, 28, 180, 22);
+  combo.OnDrawItem = [](toolkit::TComboBox& c, toolkit::PaintCanvas& canvas, int index, const toolkit::Rect& rect,
+                        bool selected) { DrawSkinnedItem(canvas, rect, c.Items()[index], selected, rect.Top); };
+  auto& plain = first.Add<toolkit::TComboBox>("ComboPlain");
+  plain.SetItems({"Plain combo box", "Second"});
+  plain.SetItemIndex(0);
+  plain.SetBounds(204, 200, 180, 22);
+  return combo;
+}
+
+// The screen's part under a form (with whatever lies on top of it there).
+bool SaveScreenPart(const std::string& path, const TForm& form) {
+  platform::Surface screen;
+  platform::RenderScreen(screen);
+  toolkit::Bitmap whole = toolkit::BitmapFromSurface(screen), part(form.Width(), form.Height());
+  toolkit::Canvas(part).CopyRect(toolkit::Rect{0, 0, form.Width(), form.Height()}, whole,
+                                 toolkit::Rect::Sized(form.Left(), form.Top(), form.Width(), form.Height()));
+  return Save(path, part);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,6 +241,21 @@ int main(int argc, char** argv) {
       PrepareDialog(gallery);
       gallery.Show();
       ok &= SaveWindow(out + "/controls-" + skin + ".png", gallery.Window());
+    }
+    {
+      TForm lists("ListsGallery", "Lists and pages");
+      lists.SetBounds(10, 10, 420, 300);
+      toolkit::TComboBox& combo = FillListsGallery(lists);
+      PrepareDialog(lists);
+      lists.Show();
+      ok &= SaveWindow(out + "/lists-" + skin + ".png", lists.Window());
+      combo.SetDroppedDown(true);
+      platform::InjectKeyStroke(platform::keys::Down);
+      platform::InjectKeyStroke(platform::keys::Down);
+      while (platform::ProcessPendingMessages()) {
+      }
+      ok &= SaveScreenPart(out + "/combo-open-" + skin + ".png", lists);
+      combo.SetDroppedDown(false);
     }
     // A question: shot from inside its modal loop, then answered.
     platform::Post([&] {
