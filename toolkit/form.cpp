@@ -9,12 +9,13 @@ namespace {
 
 platform::Rect ToPlatform(const Rect& r) { return platform::Rect{r.Left, r.Top, r.Right, r.Bottom}; }
 
-// Never destroyed: a plug-in's module may release its forms after this file's statics
-// would be gone (the module is made on first use, before the first form).
-std::vector<TForm*>& Registry() {
-  static auto* forms = new std::vector<TForm*>;
-  return *forms;
-}
+// A plug-in's module releases its forms when the plug-in is unloaded, and the module is
+// made on first use, before the first form. The list is constant-initialised, so it is
+// destroyed after every object made at run time, the module included; a list made on first
+// use would be gone by then, and one made with new would leak at every unload.
+constinit std::vector<TForm*> openForms;
+
+std::vector<TForm*>& Registry() { return openForms; }
 
 // Paints a control and its children, each clipped to itself and to what holds it.
 void PaintTree(TControl& control, Bitmap& picture, const Rect& clip) {
