@@ -14,4 +14,10 @@ toolkit::Rgb TEditX::TextColour() const {
   return EnabledInForm() ? Font.Colour : store->Colour(3);
 }
 
+std::pair<toolkit::Rgb, toolkit::Rgb> TEditX::SelectionColours() const {
+  TFImage* store = SkinStore();
+  if (!store) return TEdit::SelectionColours();
+  return {store->Colour(5), store->Colour(6)};
+}
+
 }  // namespace ui

@@ -9,7 +9,8 @@ namespace ui {
 
 // TEditX is an edit that, with `Tranparent` set (so spelled in the designs), paints no
 // background of its own: its text lies straight on the texture beneath, in palette colour
-// 7 (3 when disabled). SkinForm gives it its colour.
+// 7 (3 when disabled), the selection in palette colour 5 on palette colour 6. SkinForm
+// gives it its colour.
 class TEditX : public toolkit::TEdit {
  public:
   using TEdit::TEdit;
@@ -20,6 +21,7 @@ class TEditX : public toolkit::TEdit {
  protected:
   void PaintBackground(toolkit::PaintCanvas& canvas) override;
   toolkit::Rgb TextColour() const override;
+  std::pair<toolkit::Rgb, toolkit::Rgb> SelectionColours() const override;
 };
 
 // TMemoX is the several-line kind of TEditX.
