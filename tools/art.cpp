@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace art {
 
@@ -68,17 +69,15 @@ toolkit::Bitmap Plain(const Surface& surface) {
 }
 
 toolkit::Bitmap Masked(const Surface& surface) {
-  cairo_surface_flush(surface.get());
-  int w = cairo_image_surface_get_width(surface.get()), h = cairo_image_surface_get_height(surface.get());
+  // The colour half is the plain picture; the mask half is white where it is transparent.
+  toolkit::Bitmap colour = Plain(surface);
+  const int w = colour.Width(), h = colour.Height();
   toolkit::Bitmap out(2 * w, h);
   for (int y = 0; y < h; ++y) {
     std::uint8_t* row = out.Row(y);
+    std::memcpy(row, colour.Row(y), static_cast<std::size_t>(3 * w));
     for (int x = 0; x < w; ++x) {
-      Premultiplied p = At(surface.get(), x, y);
-      row[3 * x] = Unpremultiply(p.b, p.a);
-      row[3 * x + 1] = Unpremultiply(p.g, p.a);
-      row[3 * x + 2] = Unpremultiply(p.r, p.a);
-      std::uint8_t mask = static_cast<std::uint8_t>(255 - p.a);
+      auto mask = static_cast<std::uint8_t>(255 - At(surface.get(), x, y).a);
       row[3 * (w + x)] = row[3 * (w + x) + 1] = row[3 * (w + x) + 2] = mask;
     }
   }

@@ -48,8 +48,8 @@ bool SaveWindow(const std::string& path, platform::WindowId window) {
   return Save(path, toolkit::BitmapFromSurface(surface));
 }
 
-// A form holding one of every skinned control, in its usual states.
-void FillGallery(TForm& form) {
+// The skinned frame every gallery form stands in: caption bar, close button, border.
+TFrame& AddDialogFrame(TForm& form) {
   auto& main = form.Add<TFrame>("MainFrame");
   main.SetBounds(2, 2, form.Width() - 4, form.Height() - 4);
   auto& caption = main.Add<toolkit::TPaintBox>("PaintBoxcaption");
@@ -59,6 +59,12 @@ void FillGallery(TForm& form) {
   close.LayerAlpha = 0;
   close.SetBounds(main.Width() - 24, 2, 22, 22);
   SetUpDialogFrame(form, caption, close);
+  return main;
+}
+
+// A form holding one of every skinned control, in its usual states.
+void FillGallery(TForm& form) {
+  TFrame& main = AddDialogFrame(form);
 
   auto& framed = main.Add<TFrame>("FrameBox");
   framed.Clear = false;
@@ -158,15 +164,7 @@ void FillGallery(TForm& form) {
 // A form with the lists and pages: a page control whose first page holds a list box and a
 // combo box, both drawn with the skin's items.
 toolkit::TComboBox& FillListsGallery(TForm& form) {
-  auto& main = form.Add<TFrame>("MainFrame");
-  main.SetBounds(2, 2, form.Width() - 4, form.Height() - 4);
-  auto& caption = main.Add<toolkit::TPaintBox>("PaintBoxcaption");
-  caption.SetBounds(0, 0, main.Width(), 26);
-  auto& close = main.Add<TButtonX>("CloseB");
-  close.Layer = 106;
-  close.LayerAlpha = 0;
-  close.SetBounds(main.Width() - 24, 2, 22, 22);
-  SetUpDialogFrame(form, caption, close);
+  TFrame& main = AddDialogFrame(form);
 
   auto& pages = main.Add<TPageControlX>("Pages");
   pages.SetBounds(8, 34, main.Width() - 16, main.Height() - 42);
