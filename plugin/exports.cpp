@@ -168,8 +168,11 @@ GP_EXPORT void Clear3D(GpText* reply) {
 
 GP_EXPORT void Init3D(int32_t* size, GpObject paintBox, GpObject image) {
   Quietly([&] {
-    int32_t dimensions[2] = {0, 0};
     plugin::HandOverSurfaces(paintBox, image);
+    // The size written back is the image control's; a game may say otherwise once it lays
+    // out its board.
+    auto [width, height] = plugin::BoardImageSize();
+    int32_t dimensions[2] = {width, height};
     const plugin::FrameState& frame = plugin::Frame();
     TheGameModule().Init3D(dimensions, frame.boardPaintBox, frame.boardImage);
     if (size) {

@@ -4,6 +4,7 @@
 #include "parse.h"
 
 #include <clock.h>
+#include <host_controls.h>
 #include <host_folder.h>
 #include <host_text.h>
 #include <module_version.h>
@@ -43,6 +44,16 @@ void HandOverSurfaces(GpObject paintBox, GpObject image) {
   if (!image) return;
   frame.boardImage = image;
   frame.boardPaintBox = paintBox;
+  // The old picture goes: the board is painted afresh at the new size.
+  if (platform::Surface* picture = platform::ImageSurface(platform::WindowOfHandle(image)))
+    picture->Resize(1, picture->Height());
+}
+
+std::array<std::int32_t, 2> BoardImageSize() {
+  platform::WindowId image = platform::WindowOfHandle(Frame().boardImage);
+  if (!image) return {0, 0};
+  platform::Rect bounds = platform::Bounds(image);
+  return {bounds.Width(), bounds.Height()};
 }
 
 void ForgetSurfaces() {

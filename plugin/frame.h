@@ -5,6 +5,8 @@
 
 #include <gameplugin.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace plugin {
@@ -46,7 +48,10 @@ void BeginInitDLL(HostCallback callback, std::string_view basePath,
 // Init3D's hand-over: keeps the host's surfaces when an image is given, and otherwise
 // leaves the stored ones in place (the plug-in calls Init3D itself, without surfaces, after
 // the player changed the board).
+// An image given drops its old picture (width 1), as the board is painted afresh.
 void HandOverSurfaces(GpObject paintBox, GpObject image);
+// The width and height of the host's image control, 0 by 0 without one.
+std::array<std::int32_t, 2> BoardImageSize();
 // Clear3D: the surfaces belong to the host again.
 void ForgetSurfaces();
 

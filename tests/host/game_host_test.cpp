@@ -190,6 +190,27 @@ TEST_F(BoardWindowTest, PluginPaintsTheImageAndHearsThePointer) {
   EXPECT_TRUE(platform::FileExists(folder_.Path() + "shots/board.png"));
 }
 
+TEST_F(BoardWindowTest, GamesReceiveTheSurfacesAndAnswerTheImageSize) {
+  for (const char* game : {"backgammon", "chess"}) {
+    auto host = Host(game, game);
+    platform::Surface* picture = nullptr;
+    auto [width, height] = host->OpenBoard(400, 300);
+    EXPECT_EQ(width, 400) << game;
+    EXPECT_EQ(height, 300) << game;
+    picture = platform::ImageSurface(host->Board()->Image());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_LE(picture->Width(), 1) << game;  // the old picture was dropped
+    // Called again without surfaces (after a board change in the options), the game keeps
+    // the ones it has.
+    std::int32_t size[2] = {0, 0};
+    host->Plugin().Init3D(size, nullptr, nullptr);
+    EXPECT_EQ(size[0], 400) << game;
+    host->Clear3D();
+    host->Plugin().Init3D(size, nullptr, nullptr);
+    EXPECT_EQ(size[0], 0) << game;  // Clear3D gave the surfaces back
+  }
+}
+
 TEST_F(BoardWindowTest, MessagesAndHostTimersArriveThroughTheMessageLoop) {
   relay_.DeliverFromMessageLoop(true);
   auto ann = Host("Ann");
