@@ -1,6 +1,7 @@
 #include "registry.h"
 
 #include "files.h"
+#include "paths.h"
 
 #include <cstdlib>
 #include <cstdio>
@@ -135,10 +136,11 @@ class Store {
   }
 
  private:
-  // A store we cannot read is kept for the person to look at, not overwritten.
+  // A store we cannot read is kept for the person to look at, not overwritten. Renaming
+  // works even for a file we may not read.
   void SetAside() {
-    std::optional<std::string> content = ReadWholeFile(file);
-    if (content && WriteWholeFile(file + ".bad", *content)) DeleteFileAt(file);
+    std::string native = NativePath(file);
+    std::rename(native.c_str(), (native + ".bad").c_str());
   }
 
   bool Parse(const std::string& text) {

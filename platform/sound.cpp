@@ -19,6 +19,11 @@ struct SoundState {
   bool deviceEnabled = std::getenv("GAMEHOST_NO_SOUND") == nullptr;
   std::atomic<bool> playing{false};
   std::thread background;
+  // A sound still playing when the process ends is let finish: a thread left unjoined would
+  // end the process abnormally.
+  ~SoundState() {
+    if (background.joinable()) background.join();
+  }
 };
 
 SoundState& State() {
